@@ -1,0 +1,21 @@
+# One library per layer; its sources are every .cpp below the listed folders, so
+# a new class needs no CMake edit.
+function(tessaro_add_layer name)
+    cmake_parse_arguments(LAYER "" "" "DIRS;DEPS" ${ARGN})
+    set(sources)
+    foreach(dir IN LISTS LAYER_DIRS)
+        file(GLOB_RECURSE found CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp")
+        list(APPEND sources ${found})
+    endforeach()
+
+    if(sources)
+        add_library(${name} STATIC ${sources})
+        target_include_directories(${name} PUBLIC "${CMAKE_CURRENT_SOURCE_DIR}")
+        target_link_libraries(${name} PUBLIC ${LAYER_DEPS})
+        target_compile_options(${name} PRIVATE -Wall -Wextra -Wshadow -Wno-unused-parameter)
+    else()
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE "${CMAKE_CURRENT_SOURCE_DIR}")
+        target_link_libraries(${name} INTERFACE ${LAYER_DEPS})
+    endif()
+endfunction()

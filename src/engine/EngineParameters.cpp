@@ -1,0 +1,67 @@
+#include "engine/EngineParameters.h"
+
+namespace
+{
+constexpr ParameterInfo linear(const char* name, float min, float max, float defaultNormalized)
+{
+    return { name, ParameterShape::Linear, defaultNormalized, min, max };
+}
+} // namespace
+
+const std::array<ParameterInfo, EngineParameter::count> engineParameterTable {
+    linear("Main Volume", 0.0f, 1.0f, 0.5f),
+    linear("Osc 1 Shape", 0.0f, 1.0f, 0.213333f),
+    linear("Osc 1 PWM", 0.0f, 0.92f, 0.38f),
+    linear("Osc 1 Attack", 0.0f, 1.0f, 0.04f),
+    linear("Osc 1 Decay", 0.0f, 1.0f, 0.189552f),
+    linear("Osc 1 Sustain", 0.0f, 1.0f, 0.888889f),
+    linear("Osc 1 Release", 0.0f, 1.0f, 0.062687f),
+    linear("Osc 1 Rotation Freq X", 0.0f, 5.0f, 0.073333f),
+    linear("Osc 1 Rotation Freq Y", 0.0f, 5.0f, 0.06f),
+    linear("Osc 1 Rotation Mag X", 0.0f, 1.0f, 0.29f),
+    linear("Osc 1 Rotation Mag Y", 0.0f, 1.0f, 0.04f),
+    linear("Osc 1 Rotation KeySync", 0.0f, 1.0f, 0.0f),
+    linear("Osc 1 HP freq", 0.0f, 1.0f, 0.308f),
+    linear("Osc 1 HP reso", 0.03f, 2.5f, 0.384f),
+    linear("Osc 1 LP freq", 0.0f, 1.0f, 0.392f),
+    linear("Osc 1 LP reso", 0.03f, 3.0f, 0.444f),
+    linear("Osc 1 LP offset", 0.0f, 1.0f, 0.893333f),
+    linear("Osc 1 LP Time", 0.0f, 4.0f, 0.333333f),
+    linear("LFO 1 Shape", 0.0f, 1.0f, 0.0f),
+    linear("LFO 1 PWM", 0.0f, 0.92f, 0.0f),
+    linear("LFO 1 Frequency", 0.0f, 10.0f, 0.5f),
+    linear("LFO 1 PhaseOffset", 0.0f, 1.0f, 0.173333f),
+    linear("LFO 1 LP", 0.0f, 1.0f, 0.06f),
+    linear("LFO 1 HP", 0.0f, 1.0f, 0.241237f),
+    linear("LFO 1 GAIN", 0.0f, 1.0f, 0.11f),
+    linear("LFO 1 PITCH", 0.0f, 1.0f, 0.01f),
+    linear("LFO 1 Key Sync", 0.0f, 1.0f, 1.0f),
+    linear("Gain Vel mod", 0.0f, 1.0f, 0.0f),
+    linear("LP freq vel mod", 0.0f, 1.0f, 1.0f),
+    linear("LP offset vel mod", 0.0f, 1.0f, 1.0f),
+    linear("LFO 1 LP mod wheel", 0.0f, 1.0f, 0.0f),
+    linear("LFO 1 HP mod wheel", 0.0f, 1.0f, 0.0f),
+    linear("LFO 1 Gain mod wheel", 0.0f, 1.0f, 0.0f),
+    linear("LFO 1 Pitch mod wheel", 0.0f, 1.0f, 0.0f),
+    linear("Delay tempo", 60.0f, 240.0f, 0.3f),
+    linear("Delay feedback", 0.0f, 0.95f, 0.3f),
+    linear("Delay width", 0.0f, 1.0f, 0.8f),
+    linear("Delay HP", 0.0f, 0.8f, 0.1f),
+    linear("Delay LP", 0.07f, 1.0f, 0.9f),
+    linear("Delay Mix", 0.0f, 1.0f, 0.2f),
+    linear("Delay Swap CH", 0.0f, 1.0f, 0.0f),
+    linear("Chorus Depth", 0.0f, 0.01f, 0.2f),
+    linear("Chorus Freq", 0.0f, 6.0f, 0.4f),
+    linear("Chorus Level", 0.0f, 1.0f, 0.5f),
+    linear("EQ Low", 0.0f, 2.0f, 0.5f),
+    linear("EQ Mid", 0.0f, 2.0f, 0.5f),
+    linear("EQ High", 0.0f, 2.0f, 0.5f),
+    linear("Legato Mode", 0.0f, 1.0f, 0.0f),
+    linear("Legato Time", 0.0f, 0.5f, 0.5f),
+    linear("LFO 1 Attack", 0.0f, 4.0f, 0.1f),
+    linear("Pitch Bend range", 1.0f, 12.0f, 0.0909f),
+    linear("LFO Host Sync", 0.0f, 1.0f, 0.0f),
+    linear("Delay Host Sync", 0.0f, 1.0f, 0.0f),
+    linear("LFO Length multiplier", 0.0f, 5.0f, 0.4f),
+    linear("Delay length multiplier", 0.0f, 5.0f, 0.6f),
+};

@@ -1,0 +1,6 @@
+#include "processor/TessaroAudioProcessor.h"
+
+juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()
+{
+    return new TessaroAudioProcessor();
+}

@@ -1,0 +1,156 @@
+#include "processor/TessaroAudioProcessor.h"
+
+#include "engine/InstrumentVoice.h"
+
+#include <cmath>
+
+namespace
+{
+// The engine's output is scaled by this on its way back to the host rate.
+constexpr float decimationGain = 0.6f;
+} // namespace
+
+TessaroAudioProcessor::TessaroAudioProcessor(EditorFactory makeEditor)
+    : PlexaAudioProcessor(BusesProperties().withOutput("Output", juce::AudioChannelSet::stereo(), true)),
+      oversampleBuffer(2, initialOversampleFrames),
+      engine(std::make_unique<InstrumentChannel>(SynthBase::EventLock { &lockCallback, this },
+                                                 [] { return std::make_unique<InstrumentVoice>(); })),
+      editorFactory(std::move(makeEditor))
+{
+    for (int i = 0; i < HostParameter::count; ++i)
+    {
+        const auto& definition = HostParameter::definitions[static_cast<size_t>(i)];
+        auto parameter = std::make_unique<juce::AudioParameterFloat>(juce::ParameterID { definition.name, 0 },
+                                                                     definition.name,
+                                                                     juce::NormalisableRange<float>(0.0f, 1.0f),
+                                                                     definition.defaultValue);
+        hostParameters[static_cast<size_t>(i)] = parameter.get();
+        addParameter(parameter.release());
+    }
+}
+
+TessaroAudioProcessor::~TessaroAudioProcessor() = default;
+
+void TessaroAudioProcessor::lockCallback(bool lock, void* context)
+{
+    const juce::CriticalSection& callbackLock = static_cast<TessaroAudioProcessor*>(context)->getCallbackLock();
+    if (lock)
+        callbackLock.enter();
+    else
+        callbackLock.exit();
+}
+
+void TessaroAudioProcessor::prepareToPlay(double sampleRate, int)
+{
+    engine->setSampleRate(static_cast<float>(2.0 * sampleRate));
+}
+
+bool TessaroAudioProcessor::isBusesLayoutSupported(const BusesLayout& layouts) const
+{
+    const bool noInput = layouts.inputBuses.isEmpty() || layouts.getMainInputChannels() == 0;
+    const bool stereoOutput = ! layouts.outputBuses.isEmpty() && layouts.getMainOutputChannels() == 2;
+    return noInput && stereoOutput;
+}
+
+juce::AudioProcessorEditor* TessaroAudioProcessor::createEditor()
+{
+    return editorFactory != nullptr ? editorFactory(*this) : nullptr;
+}
+
+void TessaroAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi)
+{
+    const juce::ScopedNoDenormals noDenormals;
+
+    const int n = buffer.getNumSamples();
+    pushHostParameters(static_cast<float>(2.0 * n / getSampleRate()));
+    sendMidi(midi);
+    engine->beginBlock(engineBlockOrigin, 2 * n);
+    renderEngineBlock(n);
+    decimateInto(buffer);
+    publishOutput(buffer);
+}
+
+void TessaroAudioProcessor::pushHostParameters(float blockSeconds)
+{
+    for (const auto& push : HostParameter::enginePushes)
+    {
+        const float value = hostParameters[static_cast<size_t>(push.host)]->get();
+        if (push.smoothed)
+            engine->setParameterSmoothed(push.engine, value, blockSeconds);
+        else
+            engine->setParameter(push.engine, value);
+    }
+}
+
+void TessaroAudioProcessor::sendMidi(const juce::MidiBuffer& midi)
+{
+    for (const auto metadata : midi)
+    {
+        const juce::uint8* bytes = metadata.data;
+        const int frameTime = 2 * metadata.samplePosition;
+        if (metadata.numBytes == 3)
+            engine->midiMessage(bytes[0], bytes[1], bytes[2], frameTime, true);
+        else if (metadata.numBytes == 2)
+            engine->midiMessage(bytes[0], bytes[1], 0, frameTime, true);
+    }
+}
+
+void TessaroAudioProcessor::renderEngineBlock(int hostSamples)
+{
+    const int frames = 2 * hostSamples;
+    if (oversampleBuffer.getNumChannels() != 2 || oversampleBuffer.getNumSamples() != frames)
+        oversampleBuffer.setSize(2, frames);
+
+    float* left = oversampleBuffer.getWritePointer(0);
+    float* right = oversampleBuffer.getWritePointer(1);
+    for (int i = 0; i < frames; ++i)
+    {
+        float frame[2] = { 0.0f, 0.0f };
+        engine->renderFrame(engineBlockOrigin + i, frame);
+        left[i] = frame[0];
+        right[i] = frame[1];
+    }
+}
+
+void TessaroAudioProcessor::decimateInto(juce::AudioBuffer<float>& buffer) const
+{
+    // Only the even engine frames are kept; the engine band-limits inside its render.
+    const int n = buffer.getNumSamples();
+    for (int channel = 0; channel < std::min(2, buffer.getNumChannels()); ++channel)
+    {
+        const float* source = oversampleBuffer.getReadPointer(channel);
+        float* destination = buffer.getWritePointer(channel);
+        for (int i = 0; i < n; ++i)
+            destination[i] = decimationGain * source[2 * i];
+    }
+}
+
+void TessaroAudioProcessor::saveState(juce::MemoryBlock& dest, bool)
+{
+    juce::MemoryOutputStream out(dest, true);
+    for (const auto* parameter : hostParameters)
+        out.writeFloat(parameter->get());
+}
+
+void TessaroAudioProcessor::loadState(const void* data, int size, bool)
+{
+    juce::MemoryInputStream in(data, static_cast<size_t>(std::max(0, size)), false);
+    for (auto* parameter : hostParameters)
+    {
+        // Missing bytes read as 0. A damaged blob's NaN or infinity would pass the
+        // range unclamped and reach the audio, so such a value takes the default.
+        const float value = in.readFloat();
+        const juce::AudioProcessorParameter& asParameter = *parameter;
+        parameter->setValueNotifyingHost(std::isfinite(value) ? value : asParameter.getDefaultValue());
+    }
+}
+
+void TessaroAudioProcessor::noteOn(int note, float velocity)
+{
+    engine->noteOn(1, note, 0, false, velocity);
+}
+
+void TessaroAudioProcessor::noteOff(int note, float velocity)
+{
+    engine->noteOff(1, note, 0, false, velocity);
+}
