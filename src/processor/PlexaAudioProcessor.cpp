@@ -27,6 +27,13 @@ PlexaAudioProcessor::PlexaAudioProcessor(const BusesProperties& buses)
 
 PlexaAudioProcessor::~PlexaAudioProcessor() = default;
 
+void PlexaAudioProcessor::initialiseFramework(const juce::String& productFolderName)
+{
+    presetLibrary = std::make_unique<PresetLibrary>(PresetFormat(getPresetFileExtension(), getRawPresetSize()),
+                                                    PresetPaths::locate(getAppGroupIdentifier(), productFolderName),
+                                                    "Factory Presets", "User Presets", "missing preset");
+}
+
 void PlexaAudioProcessor::resetScopeCapture(int capacity)
 {
     auto bufferA = makeZeroedBuffer(capacity);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "presets/PresetLibrary.h"
+
 #include <juce_audio_processors/juce_audio_processors.h>
 
 #include <atomic>
@@ -45,7 +47,21 @@ public:
     /** The capture buffer that is not being filled; null before the first reset. */
     const std::atomic<float>* getCompletedScopeBuffer() const;
 
+    /** The preset folders and the current preset; exists once initialiseFramework has run. */
+    PresetLibrary& getPresetLibrary() const
+    {
+        jassert(presetLibrary != nullptr);
+        return *presetLibrary;
+    }
+
 protected:
+    /**
+        Creates and scans the preset library. Call it from the product's
+        constructor body: it asks the product's overrides for the preset
+        extension, the group identifier and the raw preset size.
+    */
+    void initialiseFramework(const juce::String& productFolderName);
+
     /** Raises the peaks and feeds the oscilloscope from a finished host block. */
     void publishOutput(const juce::AudioBuffer<float>& buffer);
 
@@ -55,6 +71,7 @@ private:
     std::unique_ptr<std::atomic<float>[]> scopeBufferA;
     std::unique_ptr<std::atomic<float>[]> scopeBufferB;
     std::atomic<int> scopeActiveBuffer { 0 };
+    std::unique_ptr<PresetLibrary> presetLibrary;
     std::atomic<float> peakLeft { 0.0f };
     std::atomic<float> peakRight { 0.0f };
 };
