@@ -38,34 +38,58 @@ Recording run(StereoDelay& delay, const StereoDelay::Settings& settings, int fra
     return r;
 }
 
-/** What the delay's own input filter makes of the same input, for predicting the taps. */
-std::vector<float> filtered(const std::vector<float>& input, const StereoDelay::Settings& settings)
-{
-    DelayInputFilter filter(rate);
-    std::vector<float> f;
-    for (const float x : input)
-        f.push_back(filter.process(x, settings.highPass, settings.lowPass));
-    return f;
-}
-
 // Silence long enough for every line to refill and finish its fade-in, then one impulse.
 constexpr int impulseFrame = 2000;
-float impulseAfterSettling(int n) { return n == impulseFrame ? 1.0f : 0.0f; }
+
+/** The delay's answer to a lone impulse, and what its input filter made of it (f), to predict the taps from. */
+struct ImpulseResponse
+{
+    std::vector<StereoFrame> out;
+    std::vector<float> f;
+};
+
+ImpulseResponse impulseResponse(StereoDelay& delay, const StereoDelay::Settings& settings, int frames)
+{
+    DelayInputFilter filter(rate);
+    ImpulseResponse response;
+    for (int n = 0; n < frames; ++n)
+    {
+        const float x = n == impulseFrame ? 1.0f : 0.0f;
+        response.out.push_back(delay.process(x, settings));
+        response.f.push_back(filter.process(x, settings.highPass, settings.lowPass));
+    }
+    return response;
+}
 } // namespace
 
 TEST(StereoDelay, EveryLineRefillsBeforeItSpeaks)
 {
-    // Width 1 puts the half tap alone on the left and the scaled full tap alone on the right.
-    StereoDelay delay(rate);
-    const Recording r = run(delay, wetOnly(0.5f, 1.0f), 400, [](int) { return 1.0f; });
+    // Width 1 puts the half tap alone on the left and the scaled full tap alone
+    // on the right. At an engine rate of 768 kHz (a 384 kHz host) the longest
+    // delay would outgrow the buffers, so it is cut to their capacity.
+    struct Case
+    {
+        float rate;
+        float lengthNormalized;
+        int fullLength;
+    };
+    for (const Case c : { Case { rate, 0.0f, fullLength }, Case { 768000.0f, 1.0f, DelayLine::capacity } })
+    {
+        SCOPED_TRACE(c.rate);
+        StereoDelay delay(c.rate);
+        StereoDelay::Settings settings = wetOnly(0.5f, 1.0f);
+        settings.lengthNormalized = c.lengthNormalized;
+        const Recording r = run(delay, settings, c.fullLength + 1, [](int) { return 1.0f; });
 
-    for (int n = 0; n < halfLength; ++n)
-        ASSERT_EQ(r.out[n].left, 0.0f) << "frame " << n;
-    EXPECT_NE(r.out[halfLength].left, 0.0f);
+        const int half = c.fullLength / 2;
+        for (int n = 0; n < half; ++n)
+            ASSERT_EQ(r.out[n].left, 0.0f) << "frame " << n;
+        EXPECT_NE(r.out[half].left, 0.0f);
 
-    for (int n = 0; n < fullLength; ++n)
-        ASSERT_EQ(r.out[n].right, 0.0f) << "frame " << n;
-    EXPECT_NE(r.out[fullLength].right, 0.0f);
+        for (int n = 0; n < c.fullLength; ++n)
+            ASSERT_EQ(r.out[n].right, 0.0f) << "frame " << n;
+        EXPECT_NE(r.out[c.fullLength].right, 0.0f);
+    }
 }
 
 TEST(StereoDelay, ZeroFeedbackLeavesOnlyTheHalfTapOnTheLeft)
@@ -73,13 +97,12 @@ TEST(StereoDelay, ZeroFeedbackLeavesOnlyTheHalfTapOnTheLeft)
     const float gain = settledDelayGain();
     const StereoDelay::Settings settings = wetOnly(0.0f, 1.0f);
     StereoDelay delay(rate);
-    const Recording r = run(delay, settings, impulseFrame + 1000, impulseAfterSettling);
-    const std::vector<float> f = filtered(r.input, settings);
+    const auto [out, f] = impulseResponse(delay, settings, impulseFrame + 1000);
 
-    for (size_t n = impulseFrame - 500; n < r.out.size(); ++n)
+    for (size_t n = impulseFrame - 500; n < out.size(); ++n)
     {
-        ASSERT_EQ(r.out[n].right, 0.0f) << "frame " << n;
-        ASSERT_EQ(r.out[n].left, gain * f[n - (halfLength - 1)]) << "frame " << n;
+        ASSERT_EQ(out[n].right, 0.0f) << "frame " << n;
+        ASSERT_EQ(out[n].left, gain * f[n - (halfLength - 1)]) << "frame " << n;
     }
 }
 
@@ -89,8 +112,7 @@ TEST(StereoDelay, FullWidthSeparatesTheTapsAndTheFeedbackLineFeedsBoth)
     const float fb = 0.5f;
     const StereoDelay::Settings settings = wetOnly(fb, 1.0f);
     StereoDelay delay(rate);
-    const Recording r = run(delay, settings, impulseFrame + 3 * fullLength, impulseAfterSettling);
-    const std::vector<float> f = filtered(r.input, settings);
+    const auto [out, f] = impulseResponse(delay, settings, impulseFrame + 3 * fullLength);
 
     // The feedback line repeats f * fb one full length (less one frame) later;
     // this holds until its own first repeat comes round, 2 * fullLength - 1
@@ -100,12 +122,12 @@ TEST(StereoDelay, FullWidthSeparatesTheTapsAndTheFeedbackLineFeedsBoth)
     for (int n = impulseFrame - 100; n - (halfLength - 1) < repeatArrives; ++n)
     {
         const int m = n - (halfLength - 1);
-        ASSERT_EQ(r.out[n].left, gain * (fed(m) + f[m])) << "frame " << n;
+        ASSERT_EQ(out[n].left, gain * (fed(m) + f[m])) << "frame " << n;
     }
     for (int n = impulseFrame - 100; n - (fullLength - 1) < repeatArrives; ++n)
     {
         const int m = n - (fullLength - 1);
-        ASSERT_EQ(r.out[n].right, gain * (fed(m) + f[m]) * fb) << "frame " << n;
+        ASSERT_EQ(out[n].right, gain * (fed(m) + f[m]) * fb) << "frame " << n;
     }
 }
 
@@ -151,8 +173,7 @@ TEST(StereoDelay, LinesKeepTheirContentAcrossARateChange)
     const float gain = settledDelayGain();
     const StereoDelay::Settings settings = wetOnly(0.0f, 1.0f);
     StereoDelay delay(rate);
-    const Recording r = run(delay, settings, impulseFrame + 50, impulseAfterSettling);
-    const std::vector<float> f = filtered(r.input, settings);
+    const std::vector<float> f = impulseResponse(delay, settings, impulseFrame + 50).f;
 
     delay.setSampleRate(96000.0f);
     for (int n = impulseFrame + 50; n < impulseFrame + 50 + halfLength - 1; ++n)
