@@ -132,6 +132,14 @@ float heldLfoValue(Lfo& lfo)
     return lfo.advance(0.0f, 0.0f, 0.0f, 0.25f);
 }
 
+Lfo startedLfo(bool keySync, float attackSeconds)
+{
+    Lfo lfo;
+    lfo.setSampleRate(rate);
+    lfo.start(keySync, attackSeconds);
+    return lfo;
+}
+
 std::vector<float> run(Lfo& lfo, int frames)
 {
     std::vector<float> values;
@@ -142,9 +150,7 @@ std::vector<float> run(Lfo& lfo, int frames)
 
 TEST(Lfo, KeySyncFadesInLinearlyOverTheAttack)
 {
-    Lfo lfo;
-    lfo.setSampleRate(rate);
-    lfo.start(true, 1.0f);
+    Lfo lfo = startedLfo(true, 1.0f);
     std::vector<float> values;
     for (int i = 0; i < 2 * static_cast<int>(rate); ++i)
         values.push_back(heldLfoValue(lfo));
@@ -155,12 +161,19 @@ TEST(Lfo, KeySyncFadesInLinearlyOverTheAttack)
     EXPECT_EQ(values.back(), 1.0f);
 }
 
-TEST(Lfo, ZeroAttackIsAtFullDepthOnTheFirstFrame)
+TEST(Lfo, StartsAtFullDepthWhenThereIsNoFadeIn)
 {
-    Lfo lfo;
-    lfo.setSampleRate(rate);
-    lfo.start(true, 0.0f);
-    EXPECT_FLOAT_EQ(heldLfoValue(lfo), 1.0f);
+    struct Case
+    {
+        bool keySync;
+        float attackSeconds;
+    };
+    // A zero attack makes the fade-in step infinite; without key sync the attack is ignored.
+    for (const Case& c : { Case { true, 0.0f }, Case { false, 4.0f } })
+    {
+        Lfo lfo = startedLfo(c.keySync, c.attackSeconds);
+        EXPECT_FLOAT_EQ(heldLfoValue(lfo), 1.0f) << "key sync " << c.keySync << ", attack " << c.attackSeconds;
+    }
 }
 
 TEST(Lfo, NoteStartRestartsOnlyWithKeySync)
@@ -169,15 +182,11 @@ TEST(Lfo, NoteStartRestartsOnlyWithKeySync)
     for (bool keySync : { true, false })
     {
         SCOPED_TRACE(keySync ? "key sync" : "free running");
-        Lfo fresh;
-        fresh.setSampleRate(rate);
-        fresh.start(keySync, 0.1f);
+        Lfo fresh = startedLfo(keySync, 0.1f);
         const std::vector<float> firstNote = run(fresh, frames);
         const std::vector<float> continued = run(fresh, frames);
 
-        Lfo replayed;
-        replayed.setSampleRate(rate);
-        replayed.start(keySync, 0.1f);
+        Lfo replayed = startedLfo(keySync, 0.1f);
         run(replayed, frames);
         replayed.start(keySync, 0.1f);
         const std::vector<float> secondNote = run(replayed, frames);
@@ -186,14 +195,6 @@ TEST(Lfo, NoteStartRestartsOnlyWithKeySync)
         EXPECT_EQ(secondNote, keySync ? firstNote : continued);
         EXPECT_NE(firstNote, continued);
     }
-}
-
-TEST(Lfo, WithoutKeySyncThereIsNoFadeIn)
-{
-    Lfo lfo;
-    lfo.setSampleRate(rate);
-    lfo.start(false, 4.0f);
-    EXPECT_FLOAT_EQ(heldLfoValue(lfo), 1.0f);
 }
 
 TEST(Glide, MovesLinearlyInHzAndStopsAtTheTarget)
