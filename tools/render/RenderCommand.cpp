@@ -16,6 +16,12 @@ constexpr size_t stateBlobSize = HostParameter::count * sizeof(float);
 // Shorter renders finish before a bar would tell a person anything.
 constexpr double progressBarMinimumSeconds = 5.0;
 
+/** The saved sound the render starts from, as a state blob; empty for the processor's defaults. */
+juce::MemoryBlock startingState(const RenderOptions& options)
+{
+    return options.stateFile == juce::File() ? juce::MemoryBlock() : readStateBlob(options.stateFile);
+}
+
 void render(const RenderOptions& options, const Console& console, const std::atomic<bool>& cancel)
 {
     if (options.outputFile == options.midiFile || options.outputFile == options.stateFile)
@@ -23,8 +29,7 @@ void render(const RenderOptions& options, const Console& console, const std::ato
     const MidiSchedule schedule(MidiSchedule::readFile(options.midiFile), options.sampleRate);
     if (schedule.isEmpty())
         throw RenderError(quoted(options.midiFile) + " holds no MIDI events to render");
-    const juce::MemoryBlock state = options.stateFile == juce::File() ? juce::MemoryBlock()
-                                                                       : readStateBlob(options.stateFile);
+    const juce::MemoryBlock state = startingState(options);
 
     TessaroAudioProcessor processor;
     applyStartingSound(processor, state, options.parameters);
@@ -36,20 +41,22 @@ void render(const RenderOptions& options, const Console& console, const std::ato
     if (console.errIsTerminal && length > progressBarMinimumSeconds * options.sampleRate)
         bar.emplace(console.err);
 
+    const auto writeBlock = [&output](const juce::AudioBuffer<float>& block, int numSamples) {
+        output.write(block, numSamples);
+    };
+    const auto showProgress = [&bar](double fractionDone) {
+        if (bar)
+            bar->update(fractionDone);
+    };
     OfflineRenderer renderer(processor, options.sampleRate, options.blockSize);
-    const bool finished = renderer.render(
-        schedule, length, [&output](const juce::AudioBuffer<float>& block, int numSamples) { output.write(block, numSamples); },
-        cancel, [&bar](double fractionDone) {
-            if (bar)
-                bar->update(fractionDone);
-        });
-    if (! finished)
+    if (! renderer.render(schedule, length, writeBlock, cancel, showProgress))
         throw RenderError("interrupted; " + quoted(options.outputFile) + " was not written");
     output.commit();
     bar.reset();
 
     const double seconds = static_cast<double>(length) / options.sampleRate;
-    console.out << "Rendered " << juce::String(seconds, 2).toStdString() << " s to " << quoted(options.outputFile) << '\n';
+    console.out << "Rendered " << juce::String(seconds, 2).toStdString() << " s to " << quoted(options.outputFile)
+                << '\n';
 }
 } // namespace
 

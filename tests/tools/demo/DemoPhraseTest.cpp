@@ -56,12 +56,13 @@ TEST(DemoPhrase, IsAShortTypeOneFileWithChordsMelodyWheelAndBend)
     }
 
     EXPECT_GE(tempos.size(), 2u) << "the tempo changes";
-    size_t mostAtOnce = 0;
+    long mostAtOnce = 0;
     for (const auto& note : notes)
-        mostAtOnce = std::max<size_t>(mostAtOnce, std::count_if(notes.begin(), notes.end(), [&note](const Played& other) {
-                                          return other.on <= note.on && note.on < other.off;
-                                      }));
-    EXPECT_GE(mostAtOnce, 4u) << "a chord under a melody note";
+    {
+        const auto soundingThen = [&note](const Played& other) { return other.on <= note.on && note.on < other.off; };
+        mostAtOnce = std::max(mostAtOnce, static_cast<long>(std::count_if(notes.begin(), notes.end(), soundingThen)));
+    }
+    EXPECT_GE(mostAtOnce, 4) << "a chord under a melody note";
 
     ASSERT_FALSE(wheel.empty());
     EXPECT_GE(*std::max_element(wheel.begin(), wheel.end()), 100);

@@ -236,7 +236,8 @@ TEST(RenderStartingSound, WithoutAStateKeepsTheDefaults)
     applyStartingSound(processor, {}, { { HostParameter::Volume, 0.0f } });
 
     EXPECT_EQ(processor.getHostParameter(HostParameter::Volume).get(), 0.0f);
-    processor.getHostParameter(HostParameter::Volume).setValueNotifyingHost(HostParameter::definitions.back().defaultValue);
+    const float defaultVolume = HostParameter::definitions[HostParameter::Volume].defaultValue;
+    processor.getHostParameter(HostParameter::Volume).setValueNotifyingHost(defaultVolume);
     EXPECT_EQ(stateOf(processor), defaults);
 }
 } // namespace

@@ -39,8 +39,9 @@ TEST(RenderOptions, ReadsValuesFromEitherSpelling)
 
 TEST(RenderOptions, TakesFilesFromTheWorkingFolderAndSettingsInOrder)
 {
-    const CommandLine commandLine = parseCommandLine({ "song.mid", "/tmp/x/out.wav", "--state", "sound.state", "--set",
-                                                       "volume=0.25", "--set", " Delay time = 1 ", "--set", "Volume=0" });
+    const CommandLine commandLine = parseCommandLine({ "song.mid", "/tmp/x/out.wav", "--state", "sound.state",
+                                                       "--set", "volume=0.25", "--set", " Delay time = 1 ",
+                                                       "--set", "Volume=0" });
     const juce::File here = juce::File::getCurrentWorkingDirectory();
     EXPECT_FALSE(commandLine.helpRequested);
     EXPECT_EQ(commandLine.options.midiFile, here.getChildFile("song.mid"));
@@ -73,10 +74,12 @@ struct Refusal
 };
 
 const Refusal refusals[] = {
-    { { "--rate", "7999", "a.mid", "b.wav" }, "the sample rate must be a whole number from 8000 to 384000, not '7999'" },
+    { { "--rate", "7999", "a.mid", "b.wav" },
+      "the sample rate must be a whole number from 8000 to 384000, not '7999'" },
     { { "--rate", "384001", "a.mid", "b.wav" },
       "the sample rate must be a whole number from 8000 to 384000, not '384001'" },
-    { { "--rate=44100.5", "a.mid", "b.wav" }, "the sample rate must be a whole number from 8000 to 384000, not '44100.5'" },
+    { { "--rate=44100.5", "a.mid", "b.wav" },
+      "the sample rate must be a whole number from 8000 to 384000, not '44100.5'" },
     { { "--rate", "48k", "a.mid", "b.wav" }, "the sample rate must be a whole number from 8000 to 384000, not '48k'" },
     { { "--block", "0", "a.mid", "b.wav" }, "the block size must be a whole number from 1 to 8192, not '0'" },
     { { "--block", "8193", "a.mid", "b.wav" }, "the block size must be a whole number from 1 to 8192, not '8193'" },
