@@ -29,7 +29,7 @@ WavOutput::WavOutput(const juce::File& targetFile, int sampleRate, int numChanne
 void WavOutput::write(const juce::AudioBuffer<float>& block, int numSamples)
 {
     if (! writer->writeFromAudioSampleBuffer(block, 0, numSamples))
-        fail(stream->getStatus().failed() ? stream->getStatus().getErrorMessage().toStdString() : "writing failed");
+        fail(streamFailure());
 }
 
 void WavOutput::commit()
@@ -37,12 +37,18 @@ void WavOutput::commit()
     const bool headerWritten = writer->flush();
     stream->flush();
     if (! headerWritten || stream->getStatus().failed())
-        fail(stream->getStatus().failed() ? stream->getStatus().getErrorMessage().toStdString() : "writing failed");
+        fail(streamFailure());
 
     writer.reset();
     stream = nullptr;
     if (! temporary.overwriteTargetFileWithTemporary())
         fail("the finished file could not be moved into place");
+}
+
+std::string WavOutput::streamFailure() const
+{
+    const juce::Result status = stream->getStatus();
+    return status.failed() ? status.getErrorMessage().toStdString() : "writing failed";
 }
 
 void WavOutput::fail(const std::string& reason) const

@@ -27,6 +27,7 @@ public:
     void commit();
 
 private:
+    std::string streamFailure() const;
     [[noreturn]] void fail(const std::string& reason) const;
 
     juce::File target;
