@@ -23,7 +23,6 @@ inline const juce::Colour recess { 0xffb8cedd };
 inline const juce::Colour ink { 0xff3b5b65 };
 inline const juce::Colour inkSoft { 0xff6d8c97 };
 inline const juce::Colour teal { 0xff345661 };      // the knob arcs
-inline const juce::Colour tealLabel { 0xff426c71 }; // the version label
 inline const juce::Colour trace { 0xff68a5a5 };     // the oscilloscope trace
 inline const juce::Colour glassDeep { 0xff0c1f24 };
 inline const juce::Colour glassMid { 0xff1d4149 };

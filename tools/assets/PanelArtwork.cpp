@@ -45,6 +45,18 @@ void plate(juce::Graphics& g, juce::Rectangle<float> area)
     g.strokePath(shape, juce::PathStrokeType(0.5f));
 }
 
+/** A dark slot cut into the panel, its lower lip catching the light. */
+void darkSlot(juce::Graphics& g, juce::Rectangle<float> area, float corner)
+{
+    juce::Path slot;
+    slot.addRoundedRectangle(area, corner);
+    g.setColour(Palette::glassDeep);
+    g.fillPath(slot);
+    innerShadow(g, slot, juce::Colours::black.withAlpha(0.65f), 1.5f, { 0.0f, 1.0f });
+    g.setColour(juce::Colours::white.withAlpha(0.7f));
+    g.strokePath(slot, juce::PathStrokeType(0.6f), juce::AffineTransform::translation(0.0f, 0.6f));
+}
+
 void volumeTrack(juce::Graphics& g)
 {
     const auto slider = Layout::volumeSlider;
@@ -64,24 +76,7 @@ void volumeTrack(juce::Graphics& g)
         g.fillRect(juce::Rectangle<float>(centreX + 9.0f, y - 0.5f, length, 1.0f));
     }
 
-    juce::Path slot;
-    slot.addRoundedRectangle(juce::Rectangle<float>(centreX - 2.5f, top - 3.0f, 5.0f, bottom - top + 6.0f), 2.5f);
-    g.setColour(Palette::glassDeep.withAlpha(0.85f));
-    g.fillPath(slot);
-    innerShadow(g, slot, juce::Colours::black.withAlpha(0.6f), 1.5f, { 0.0f, 1.0f });
-    g.setColour(juce::Colours::white.withAlpha(0.7f));
-    g.strokePath(slot, juce::PathStrokeType(0.6f), juce::AffineTransform::translation(0.0f, 0.6f));
-}
-
-void meterSlot(juce::Graphics& g)
-{
-    juce::Path slot;
-    slot.addRoundedRectangle(Layout::meters.expanded(3.0f, 3.5f), 3.0f);
-    g.setColour(Palette::glassDeep);
-    g.fillPath(slot);
-    innerShadow(g, slot, juce::Colours::black.withAlpha(0.7f), 1.5f, { 0.0f, 1.0f });
-    g.setColour(juce::Colours::white.withAlpha(0.7f));
-    g.strokePath(slot, juce::PathStrokeType(0.6f), juce::AffineTransform::translation(0.0f, 0.6f));
+    darkSlot(g, { centreX - 2.5f, top - 3.0f, 5.0f, bottom - top + 6.0f }, 2.5f);
 }
 
 void scopeShadow(juce::Graphics& g)
@@ -90,7 +85,6 @@ void scopeShadow(juce::Graphics& g)
     frame.addRoundedRectangle(Layout::oscilloscope.reduced(1.0f), 6.0f);
     softShadow(g, frame, Palette::shadow.withAlpha(0.35f), 4.0f, { 0.0f, 2.0f });
 }
-
 } // namespace
 
 void background(juce::Graphics& g, const Typefaces& typefaces)
@@ -102,7 +96,7 @@ void background(juce::Graphics& g, const Typefaces& typefaces)
     plate(g, { 748.0f, 84.0f, 122.0f, 222.0f });
 
     volumeTrack(g);
-    meterSlot(g);
+    darkSlot(g, Layout::meters.expanded(3.0f, 3.5f), 3.0f);
     scopeShadow(g);
 
     for (const auto& label : PanelLabels::all())
