@@ -2,6 +2,8 @@
 
 #include "assets/ArtworkPainters.h"
 
+#include <type_traits>
+
 namespace Artwork
 {
 namespace
