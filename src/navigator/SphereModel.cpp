@@ -66,6 +66,18 @@ void SphereModel::rotateBy(float a, float b)
     project();
 }
 
+SphereModel::Quaternion SphereModel::orientationFacing(int index) const
+{
+    // The camera looks at the point (0, 0, 1); the turn from p to it is about p x (0, 0, 1).
+    const Point& p = points[static_cast<size_t>(index)];
+    double x = p.y, y = -p.x, z = 0.0, w = 1.0 + p.z;
+    if (w < 1.0e-9) // p faces away: any axis in the view plane serves
+        x = 1.0, y = 0.0, w = 0.0;
+    const double length = std::sqrt(x * x + y * y + z * z + w * w);
+    return { static_cast<float>(x / length), static_cast<float>(y / length), static_cast<float>(z / length),
+             static_cast<float>(w / length) };
+}
+
 void SphereModel::setOrientation(const Quaternion& q)
 {
     orientation = q;

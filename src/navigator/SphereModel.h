@@ -59,6 +59,12 @@ public:
     /** Turns the view by a about its horizontal axis and by b about its vertical axis, then reprojects. */
     void rotateBy(float a, float b);
 
+    /**
+        The shortest turn of the sphere that brings a point to the centre of the
+        view, where it is heard alone; unit length, so it is a true rotation.
+    */
+    Quaternion orientationFacing(int index) const;
+
     /** Takes a new orientation as it stands and reprojects. */
     void setOrientation(const Quaternion& q);
     const Quaternion& getOrientation() const { return orientation; }

@@ -1,9 +1,11 @@
 #include "navigator/NavigatorTestSupport.h"
 #include "navigator/SphereBlend.h"
+#include "presets/FactoryBank.h"
 #include "processor/TessaroAudioProcessor.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -265,4 +267,30 @@ TEST_F(ProcessorNavigatorTest, CoastingTurnsTheViewButNotTheSound)
     process(processor);
     EXPECT_EQ(orientationAsHostValues(processor), host);
     expectBlendOfCurrentSelection(processor);
+}
+
+TEST_F(ProcessorNavigatorTest, FacingAnEntryThroughTheHostPlaysThatEntryAlone)
+{
+    const SphereModel& model = processor.getNavigator().getModel();
+    for (int k = 0; k < FactoryBank::size; ++k)
+    {
+        SCOPED_TRACE(FactoryBank::getName(k));
+        const auto q = model.orientationFacing(k);
+        setHost(HostParameter::X, SphereNavigator::toHostValue(q.x));
+        setHost(HostParameter::Y, SphereNavigator::toHostValue(q.y));
+        setHost(HostParameter::Z, SphereNavigator::toHostValue(q.z));
+        setHost(HostParameter::A, SphereNavigator::toHostValue(q.w));
+        process(processor);
+
+        const auto selection = model.getSelection();
+        const auto front = std::find_if(selection.begin(), selection.end(), [k](const auto& p) { return p.index == k; });
+        ASSERT_NE(front, selection.end());
+        EXPECT_GT(front->weight, 0.999f) << "the host's float values land it next to the centre";
+
+        const auto targets = engineTargets(processor);
+        const auto& row = FactoryBank::entries[static_cast<size_t>(k)].values;
+        for (int i = 0; i < EngineParameter::count; ++i)
+            if (SphereBlend::isBlended(i) && i != EngineParameter::MainVolume)
+                EXPECT_NEAR(targets[static_cast<size_t>(i)], row[static_cast<size_t>(i)], 1e-3f) << i;
+    }
 }
