@@ -1,3 +1,7 @@
+#include "navigator/SphereModel.h"
+#include "navigator/SphereNavigator.h"
+#include "presets/FactoryBank.h"
+
 #include <gtest/gtest.h>
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -247,6 +251,33 @@ TEST(HostedVst3, PitchBendAndSustainReachTheEngine)
                                    { 0.3, juce::MidiMessage::noteOff(1, 60) } });
     EXPECT_GT(rmsBetween(held, 1.0, 1.4), 0.01f) << "the pedal holds the note";
     EXPECT_LT(rmsBetween(released, 1.0, 1.4), 0.1f * rmsBetween(held, 1.0, 1.4));
+}
+
+TEST(HostedVst3, TheModWheelReachesTheEngine)
+{
+    // "ASIAN LEAD" hands its LFO's low-pass depth to the wheel: without the wheel
+    // its filter stands still, with it the filter sweeps.
+    const auto facing = SphereModel(FactoryBank::size).orientationFacing(0);
+    const auto play = [&](int wheel) {
+        auto plugin = loadVst3();
+        if (plugin == nullptr)
+            return juce::AudioBuffer<float> {};
+        const float position[] = { facing.x, facing.y, facing.z, facing.w };
+        for (int i = 0; i < 4; ++i)
+            plugin->getParameters()[i]->setValueNotifyingHost(SphereNavigator::toHostValue(position[i]));
+        parameterNamed(*plugin, "Delay mix")->setValueNotifyingHost(0.0f);
+        return render(*plugin, 1.0, { { 0.0, juce::MidiMessage::controllerEvent(1, 1, wheel) },
+                                      { 0.05, juce::MidiMessage::noteOn(1, 60, 0.8f) } });
+    };
+
+    const auto still = play(0);
+    const auto swept = play(127);
+    ASSERT_EQ(still.getNumSamples(), swept.getNumSamples());
+    const float level = rmsBetween(still, 0.3, 1.0);
+    ASSERT_GT(level, 0.001f);
+    juce::AudioBuffer<float> difference(still);
+    difference.addFrom(0, 0, swept, 0, 0, swept.getNumSamples(), -1.0f);
+    EXPECT_GT(rmsBetween(difference, 0.3, 1.0), 0.1f * level);
 }
 
 TEST(HostedLv2, LoadsByUriFromTheUsersLv2Folder)
