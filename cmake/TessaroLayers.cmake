@@ -1,12 +1,18 @@
-# One library per layer; its sources are every .cpp below the listed folders, so
-# a new class needs no CMake edit.
-function(tessaro_add_layer name)
-    cmake_parse_arguments(LAYER "" "" "DIRS;DEPS" ${ARGN})
+# Every .cpp below the given folders of the current source folder, so that a new
+# class or test needs no CMake edit.
+function(tessaro_collect_sources out)
     set(sources)
-    foreach(dir IN LISTS LAYER_DIRS)
+    foreach(dir IN LISTS ARGN)
         file(GLOB_RECURSE found CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp")
         list(APPEND sources ${found})
     endforeach()
+    set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+# One library per layer, built from every source below the listed folders.
+function(tessaro_add_layer name)
+    cmake_parse_arguments(LAYER "" "" "DIRS;DEPS" ${ARGN})
+    tessaro_collect_sources(sources ${LAYER_DIRS})
 
     if(sources)
         add_library(${name} STATIC ${sources})

@@ -100,9 +100,31 @@ void InstrumentChannel::setSampleRate(float rate)
     engineRate = rate;
     for (int i = 0; i < numVoices; ++i)
         getVoice(i)->setSampleRate(rate);
+    effects.setSampleRate(rate);
+}
+
+EffectSettings InstrumentChannel::currentEffectSettings() const
+{
+    return {
+        .equaliser = { getParameterValue(EqLow), getParameterValue(EqMid), getParameterValue(EqHigh) },
+        // The delay length follows the target, not the ramp: a smoothed change of
+        // delay time is one jump to the new length, not a refill on every frame.
+        .delay = { .lengthNormalized = getParameterNormalized(DelayLengthMultiplier),
+                   .feedback = getParameterValue(DelayFeedback),
+                   .width = getParameterValue(DelayWidth),
+                   .highPass = getParameterValue(DelayHp),
+                   .lowPass = getParameterValue(DelayLp),
+                   .mix = getParameterValue(DelayMix) },
+        .chorus = { .depth = getParameterValue(ChorusDepth),
+                    .rate = getParameterValue(ChorusFreq),
+                    .level = getParameterValue(ChorusLevel) },
+        .swapChannels = getParameterValue(DelaySwap) > 0.5f,
+        .volume = getParameterValue(MainVolume),
+    };
 }
 
 void InstrumentChannel::processEffects(float* frame)
 {
+    effects.process(frame, currentEffectSettings());
     parameters().clearDirty();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ChannelEffects.h"
 #include "engine/EngineParameters.h"
 #include "engine/SynthBase.h"
 
@@ -37,9 +38,11 @@ protected:
 private:
     void queueNote(SynthEventType type, int note, int frameTime, bool onRenderThread, float velocity);
     void startNote(const SynthEvent& event);
+    EffectSettings currentEffectSettings() const;
 
     float pitchBendRange = 0.0f; ///< whole semitones, fixed for a block
     float pitchBendValue = 0.0f; ///< -1..1
     float modWheel = 0.0f;
     float engineRate = 0.0f; ///< unset until the constructor's first setSampleRate
+    ChannelEffects effects { constructionRate };
 };

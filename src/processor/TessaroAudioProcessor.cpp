@@ -1,6 +1,8 @@
 #include "processor/TessaroAudioProcessor.h"
 
 #include "engine/InstrumentVoice.h"
+#include "navigator/SphereBlend.h"
+#include "presets/FactoryBank.h"
 
 #include <cmath>
 
@@ -12,10 +14,17 @@ constexpr float decimationGain = 0.6f;
 
 TessaroAudioProcessor::TessaroAudioProcessor(EditorFactory makeEditor)
     : PlexaAudioProcessor(BusesProperties().withOutput("Output", juce::AudioChannelSet::stereo(), true)),
-      oversampleBuffer(2, initialOversampleFrames),
-      engine(std::make_unique<InstrumentChannel>(SynthBase::EventLock { &lockCallback, this },
-                                                 [] { return std::make_unique<InstrumentVoice>(); })),
       editorFactory(std::move(makeEditor))
+{
+    navigator.setDelegate(this);
+    navigator.setPointCount(FactoryBank::size);
+    oversampleBuffer.setSize(2, initialOversampleFrames);
+    engine = std::make_unique<InstrumentChannel>(SynthBase::EventLock { &lockCallback, this },
+                                                 [] { return std::make_unique<InstrumentVoice>(); });
+    createHostParameters();
+}
+
+void TessaroAudioProcessor::createHostParameters()
 {
     for (int i = 0; i < HostParameter::count; ++i)
     {
@@ -61,6 +70,9 @@ void TessaroAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce:
 {
     const juce::ScopedNoDenormals noDenormals;
 
+    if (! editorOpen.load())
+        syncNavigatorFromParameters();
+
     const int n = buffer.getNumSamples();
     pushHostParameters(static_cast<float>(2.0 * n / getSampleRate()));
     sendMidi(midi);
@@ -75,7 +87,12 @@ void TessaroAudioProcessor::pushHostParameters(float blockSeconds)
     for (const auto& push : HostParameter::enginePushes)
     {
         const float value = hostParameters[static_cast<size_t>(push.host)]->get();
-        if (push.smoothed)
+        // "Volume" shares its engine parameter with the sphere blend, whose writes
+        // are posted; posting it too keeps the block's order (blend, then Volume)
+        // when both land at the next frame, so Volume keeps the last word.
+        if (SphereBlend::isBlended(push.engine))
+            engine->postParameter(push.engine, value);
+        else if (push.smoothed)
             engine->setParameterSmoothed(push.engine, value, blockSeconds);
         else
             engine->setParameter(push.engine, value);
@@ -143,6 +160,11 @@ void TessaroAudioProcessor::loadState(const void* data, int size, bool)
         const juce::AudioProcessorParameter& asParameter = *parameter;
         parameter->setValueNotifyingHost(std::isfinite(value) ? value : asParameter.getDefaultValue());
     }
+
+    // Only the message thread with an editor open owns the navigator here; any
+    // other owner finds the new position on its next pass (see the class comment).
+    if (editorOpen.load() && juce::MessageManager::existsAndIsCurrentThread())
+        syncNavigatorFromParameters();
 }
 
 void TessaroAudioProcessor::noteOn(int note, float velocity)
@@ -153,4 +175,71 @@ void TessaroAudioProcessor::noteOn(int note, float velocity)
 void TessaroAudioProcessor::noteOff(int note, float velocity)
 {
     engine->noteOff(1, note, 0, false, velocity);
+}
+
+//==============================================================================
+void TessaroAudioProcessor::setEditorOpen(bool open)
+{
+    const juce::ScopedLock lock(getCallbackLock());
+    if (! open)
+        navigator.stopCoasting();
+    editorOpen.store(open);
+}
+
+void TessaroAudioProcessor::syncNavigatorFromParameters()
+{
+    const auto& q = navigator.getModel().getOrientation();
+    const std::array<float, 4> components { q.x, q.y, q.z, q.w };
+    std::array<float, 4> hostValues {};
+    bool moved = false;
+    for (size_t i = 0; i < hostValues.size(); ++i)
+    {
+        hostValues[i] = hostParameters[HostParameter::X + i]->get();
+        moved = moved || hostValues[i] != SphereNavigator::toHostValue(components[i]);
+    }
+    if (! moved)
+        return;
+
+    navigator.moveTo({ SphereNavigator::toComponent(hostValues[0]),
+                       SphereNavigator::toComponent(hostValues[1]),
+                       SphereNavigator::toComponent(hostValues[2]),
+                       SphereNavigator::toComponent(hostValues[3]) });
+    if (editorOpen.load())
+        navigator.repaint();
+    applySphereBlend();
+}
+
+void TessaroAudioProcessor::applySphereBlend()
+{
+    // Posted on every thread, so a blend from the message thread that is still
+    // waiting for its frame can never overtake a newer one from the audio thread.
+    const auto values = SphereBlend::mix(navigator.getModel().getSelection());
+    for (int i = 0; i < EngineParameter::count; ++i)
+        if (SphereBlend::isBlended(i))
+            engine->postParameterSmoothed(i, values[static_cast<size_t>(i)], SphereBlend::rampSeconds);
+}
+
+void TessaroAudioProcessor::navigatorGestureBegan()
+{
+    for (int i = HostParameter::X; i <= HostParameter::A; ++i)
+        hostParameters[static_cast<size_t>(i)]->beginChangeGesture();
+}
+
+void TessaroAudioProcessor::navigatorGestureEnded()
+{
+    for (int i = HostParameter::X; i <= HostParameter::A; ++i)
+        hostParameters[static_cast<size_t>(i)]->endChangeGesture();
+}
+
+void TessaroAudioProcessor::navigatorMoved(float x, float y, float z, float a)
+{
+    const std::array<float, 4> values { x, y, z, a };
+    for (size_t i = 0; i < values.size(); ++i)
+        hostParameters[HostParameter::X + i]->setValueNotifyingHost(values[i]);
+    applySphereBlend();
+}
+
+const char* TessaroAudioProcessor::getPointName(int index)
+{
+    return FactoryBank::getName(index);
 }

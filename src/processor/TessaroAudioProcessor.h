@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/InstrumentChannel.h"
+#include "navigator/SphereNavigator.h"
 #include "processor/HostParameters.h"
 #include "processor/PlexaAudioProcessor.h"
 
@@ -9,8 +10,28 @@
 #include <functional>
 #include <memory>
 
-/** Tessaro's processor: the host parameters, the engine at twice the host rate, and the state blob. */
-class TessaroAudioProcessor : public PlexaAudioProcessor
+/**
+    Tessaro's processor: the host parameters, the engine at twice the host rate,
+    the sound sphere that blends the factory bank into the engine, and the state
+    blob.
+
+    The sphere navigator's model has no lock; editorOpen says which thread owns
+    it. Without an editor the audio thread does: every block compares X, Y, Z, A
+    with the navigator and blends. With an editor the message thread does (mouse,
+    coasting, the editor's tick). setEditorOpen hands the model over under the
+    callback lock, so no block is half-way through a synchronisation when the
+    message thread takes over, and a closing editor stops the coasting so the
+    message thread's timer leaves the model alone. Every blend, from either
+    thread, reaches the engine through the store's posted writes, applied at the
+    next frame.
+
+    A state load only synchronises at once when it runs on the message thread
+    while an editor is open. Otherwise it leaves the work to the owner, whose
+    next pass (the next block, or the editor's next tick) compares the host
+    values anew and finds the change: the loading thread never touches the model
+    and the audio thread never waits for it.
+*/
+class TessaroAudioProcessor : public PlexaAudioProcessor, public SphereNavigator::Delegate
 {
 public:
     using EditorFactory = std::function<juce::AudioProcessorEditor*(TessaroAudioProcessor&)>;
@@ -57,15 +78,33 @@ public:
         return *hostParameters[static_cast<size_t>(index)];
     }
     InstrumentChannel& getEngine() const { return *engine; }
+    /** The sphere; the editor shows this very component. */
+    SphereNavigator& getNavigator() { return navigator; }
 
-    void setEditorOpen(bool open) { editorOpen.store(open); }
+    /** Called by the editor on the message thread as it opens and closes; hands the navigator over. */
+    void setEditorOpen(bool open);
     bool isEditorOpen() const { return editorOpen.load(); }
+
+    /**
+        When X, Y, Z or A differs from the navigator's orientation, moves the
+        navigator there and blends. Only the thread that owns the navigator may
+        call it: the editor calls it on its tick.
+    */
+    void syncNavigatorFromParameters();
+    /** Sends the blend of the navigator's front cap to the engine. */
+    void applySphereBlend();
+
+    void navigatorGestureBegan() override;
+    void navigatorGestureEnded() override;
+    void navigatorMoved(float x, float y, float z, float a) override;
+    const char* getPointName(int index) override;
 
 protected:
     bool canApplyBusesLayout(const BusesLayout& layouts) const override { return isBusesLayoutSupported(layouts); }
 
 private:
     static void lockCallback(bool lock, void* context);
+    void createHostParameters();
     void pushHostParameters(float blockSeconds);
     void sendMidi(const juce::MidiBuffer& midi);
     void renderEngineBlock(int hostSamples);
@@ -79,6 +118,7 @@ private:
     juce::AudioBuffer<float> oversampleBuffer;
     std::unique_ptr<InstrumentChannel> engine;
     std::array<juce::AudioParameterFloat*, HostParameter::count> hostParameters {}; ///< owned by juce::AudioProcessor
+    SphereNavigator navigator;
     const juce::String presetFileExtension { "tessaropreset" };
     const juce::String appGroupIdentifier { "group.quellmark.tessaro" };
     EditorFactory editorFactory;
