@@ -17,6 +17,7 @@ TessaroAudioProcessor::TessaroAudioProcessor(EditorFactory makeEditor)
       editorFactory(std::move(makeEditor))
 {
     navigator.setDelegate(this);
+    initialiseFramework("Tessaro");
     navigator.setPointCount(FactoryBank::size);
     oversampleBuffer.setSize(2, initialOversampleFrames);
     engine = std::make_unique<InstrumentChannel>(SynthBase::EventLock { &lockCallback, this },

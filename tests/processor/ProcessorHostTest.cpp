@@ -1,3 +1,4 @@
+#include "presets/PresetLibrary.h"
 #include "processor/TessaroAudioProcessor.h"
 
 #include <gtest/gtest.h>
@@ -207,4 +208,17 @@ TEST(ProcessorState, RoundTripsBetweenInstancesAndNotifiesTheHost)
     target.removeListener(&recorder);
     EXPECT_EQ(hostValues(target), values);
     EXPECT_EQ(recorder.indices, (std::vector<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 }));
+}
+
+TEST(ProcessorHost, ScansThePresetFoldersWhenItIsBuilt)
+{
+    TessaroAudioProcessor processor;
+    const PresetLibrary& library = processor.getPresetLibrary();
+    ASSERT_FALSE(library.getFolders().empty());
+    EXPECT_EQ(library.getFolders().back().displayName, "User Presets") << "the user root is always the last folder";
+    EXPECT_FALSE(library.getCurrent().valid);
+    EXPECT_EQ(library.getCurrent().name, "missing preset");
+    EXPECT_TRUE(juce::File::getSpecialLocation(juce::File::userApplicationDataDirectory)
+                    .getChildFile("Quellmark/Tessaro")
+                    .isDirectory());
 }
