@@ -88,7 +88,7 @@ std::string entryTestName(const testing::TestParamInfo<int>& info)
 // Every sound of the bank, heard alone at the host's default volume, is a
 // playable note: audible, inside full scale and centred on zero. The quietest
 // half second in the bank (the slowest pad, still rising) peaks near -44 dBFS;
-// an entry that only passes on the engine's start-up glide stays below -56.
+// a row whose EQ gains are all zero leaves a residue below -56 dBFS.
 TEST_P(FactoryEntrySoundTest, HeldMiddleCSoundsWithoutClippingOrOffset)
 {
     const auto measures = renderHeldMiddleC(GetParam());
