@@ -87,7 +87,7 @@ std::string entryTestName(const testing::TestParamInfo<int>& info)
 
 // Every sound of the bank, heard alone at the host's default volume, is a
 // playable note: audible, inside full scale and centred on zero. The quietest
-// half second in the bank (the slowest pad, still rising) peaks near -44 dBFS;
+// half second in the bank (the slowest pad, still rising) peaks near -45 dBFS;
 // a row whose EQ gains are all zero leaves a residue below -56 dBFS.
 TEST_P(FactoryEntrySoundTest, HeldMiddleCSoundsWithoutClippingOrOffset)
 {
