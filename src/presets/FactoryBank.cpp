@@ -10,10 +10,13 @@
 //
 // Neighbouring points on the sphere are blended, so the rows are balanced for
 // level: the three EQ gains of a row, scaled together, trim its loudness to its
-// neighbours'. The host-driven columns (34, 35, 39, 40, 47, 48, 50, 54) are never
-// read; they record what each sound was voiced with.
+// neighbours'. A single held middle C of every row is about as loud as TECHNO and
+// OCTAVER, and the rows next to TECHNO sit as low as it does, so that turning the
+// sphere does not jump in level; ASIAN LEAD, thinned by its high-pass, stays far
+// quieter than the rest. The host-driven columns (34, 35, 39, 40, 47, 48, 50, 54)
+// are never read; they record what each sound was voiced with.
 const std::array<FactoryBank::Entry, FactoryBank::size> FactoryBank::entries { {
-    // Leads
+    // Leads: fast, sustained and bright, most with a vibrato that fades in
     { "ASIAN LEAD",
       { 0.613235f,      0.0f,  0.92638f,      0.0f, 0.203045f,      1.0f, 0.022303f, 0.105263f,      1.0f,      0.0f,      0.0f,
              0.0f, 0.616854f, 0.394737f, 0.102112f,  0.88421f, 0.616105f, 0.118812f,      0.0f,      0.0f, 0.467742f,  0.19914f,
@@ -99,7 +102,7 @@ const std::array<FactoryBank::Entry, FactoryBank::size> FactoryBank::entries { {
              0.0f,      0.3f,      0.3f,      0.8f,      0.1f,      0.9f,     0.25f,      0.0f,      0.2f,      0.1f,      0.0f,
         0.294592f, 0.294592f, 0.234003f,      1.0f,     0.06f,     0.05f,   0.0909f,      0.0f,      0.0f,      0.4f,      0.4f } },
 
-    // Basses
+    // Basses: mono and low, the high-pass well below the fundamental and the echoes kept above the low end
     { "AARPEN",
       {      0.7f,      0.9f,      0.3f, 0.025544f, 0.246621f, 0.341995f, 0.040825f,     0.05f,     0.04f,      0.0f,      0.0f,
              0.0f, 0.028868f,     0.25f, 0.111803f,     0.65f,   0.8125f,    0.072f,      0.0f,      0.0f,      0.5f,      0.0f,
@@ -191,7 +194,7 @@ const std::array<FactoryBank::Entry, FactoryBank::size> FactoryBank::entries { {
              0.0f,      0.3f,     0.15f,      0.3f,      0.3f,      0.6f,      0.1f,      0.0f,      0.2f,      0.1f,     0.15f,
         0.283406f, 0.283406f, 0.283406f,      0.0f,     0.05f,      0.1f,   0.0909f,      0.0f,      0.0f,      0.4f,      0.4f } },
 
-    // Pads, strings and motion
+    // Pads, strings and motion: slow attacks and long releases, wide chorus
     { "BELLISH",
       {      0.7f,      0.0f,      0.7f, 0.016091f, 0.586424f, 0.243288f, 0.449073f,    0.024f,    0.016f,      0.0f,      0.0f,
              0.0f, 0.204124f,      0.3f, 0.591608f,     0.35f,      0.5f,     0.25f,      0.0f,      0.0f,      0.5f,      0.0f,
@@ -313,7 +316,7 @@ const std::array<FactoryBank::Entry, FactoryBank::size> FactoryBank::entries { {
              0.0f,      0.3f,     0.45f,      0.8f,      0.1f,      0.7f,     0.35f,      0.0f,      0.3f, 0.083333f,     0.25f,
         0.406416f, 0.406416f, 0.406416f,      0.0f,      0.1f,      0.3f,   0.0909f,      0.0f,      0.0f,      0.4f,      0.5f } },
 
-    // Stabs
+    // Stabs: instant, falling to little or nothing within half a second
     { "AGGRESSIVE",
       {      0.7f,      1.0f,      0.4f, 0.011447f, 0.246621f,    0.215f, 0.061237f,     0.05f,     0.04f,      0.0f,      0.0f,
              0.0f, 0.120761f,      0.3f,      0.3f,      0.8f,      1.0f,     0.03f,      0.0f,      0.0f,      0.5f,      0.0f,
@@ -357,7 +360,7 @@ const std::array<FactoryBank::Entry, FactoryBank::size> FactoryBank::entries { {
              0.0f,      0.3f,     0.45f,      1.0f,      0.2f,     0.75f,      0.3f,      0.0f,     0.25f, 0.166667f,     0.35f,
         0.194134f, 0.230726f, 0.173021f,      0.0f,      0.1f,      0.1f,   0.0909f,      0.0f,      0.0f,      0.4f,     0.25f } },
 
-    // Keys and plucks
+    // Keys and plucks: struck and decaying; most follow the velocity in level and brightness
     { "AMBIVALENT",
       {      0.7f,      0.5f,     0.35f, 0.008736f, 0.512993f,     0.35f, 0.285774f,     0.03f,     0.04f,     0.15f,      0.0f,
              0.0f, 0.111803f,      0.3f, 0.254951f,     0.45f,  0.59375f, 0.666667f,      0.0f,      0.0f,      0.5f,      0.0f,
