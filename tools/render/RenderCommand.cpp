@@ -106,7 +106,11 @@ void applyStartingSound(TessaroAudioProcessor& processor, const juce::MemoryBloc
         // The processor's first block finds the new position and blends, as for a host's automation.
         const auto q = processor.getNavigator().getModel().orientationFacing(*sound);
         const std::array<std::pair<HostParameter::Index, float>, 4> turn { {
-            { HostParameter::X, q.x }, { HostParameter::Y, q.y }, { HostParameter::Z, q.z }, { HostParameter::A, q.w } } };
+            { HostParameter::X, q.x },
+            { HostParameter::Y, q.y },
+            { HostParameter::Z, q.z },
+            { HostParameter::A, q.w },
+        } };
         for (const auto& [parameter, component] : turn)
             processor.getHostParameter(parameter).setValueNotifyingHost(SphereNavigator::toHostValue(component));
     }
