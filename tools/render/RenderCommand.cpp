@@ -6,8 +6,10 @@
 #include "render/ProgressBar.h"
 #include "render/WavOutput.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace
 {
@@ -32,7 +34,7 @@ void render(const RenderOptions& options, const Console& console, const std::ato
     const juce::MemoryBlock state = startingState(options);
 
     TessaroAudioProcessor processor;
-    applyStartingSound(processor, state, options.parameters);
+    applyStartingSound(processor, state, options.sound, options.parameters);
     WavOutput output(options.outputFile, options.sampleRate, processor.getTotalNumOutputChannels(), options.format);
 
     const std::int64_t length = schedule.getEndSample()
@@ -94,11 +96,24 @@ juce::MemoryBlock readStateBlob(const juce::File& file)
     return state;
 }
 
-void applyStartingSound(TessaroAudioProcessor& processor, const juce::MemoryBlock& state,
+void applyStartingSound(TessaroAudioProcessor& processor, const juce::MemoryBlock& state, std::optional<int> sound,
                         const std::vector<ParameterSetting>& settings)
 {
     if (! state.isEmpty())
         processor.setStateInformation(state.getData(), static_cast<int>(state.getSize()));
+    if (sound)
+    {
+        // The processor's first block finds the new position and blends, as for a host's automation.
+        const auto q = processor.getNavigator().getModel().orientationFacing(*sound);
+        const std::array<std::pair<HostParameter::Index, float>, 4> turn { {
+            { HostParameter::X, q.x },
+            { HostParameter::Y, q.y },
+            { HostParameter::Z, q.z },
+            { HostParameter::A, q.w },
+        } };
+        for (const auto& [parameter, component] : turn)
+            processor.getHostParameter(parameter).setValueNotifyingHost(SphereNavigator::toHostValue(component));
+    }
     for (const auto& setting : settings)
         processor.getHostParameter(setting.parameter).setValueNotifyingHost(setting.value);
 }

@@ -5,6 +5,7 @@
 #include <juce_core/juce_core.h>
 
 #include <atomic>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -31,7 +32,9 @@ juce::MemoryBlock readStateBlob(const juce::File& file);
 
 /**
     Gives a fresh processor the sound to start from: the state blob through the
-    host's state call (nothing when the blob is empty), then each setting.
+    host's state call (nothing when the blob is empty), then X, Y, Z and A turned
+    so that the chosen factory entry faces the view and plays alone, then each
+    setting.
 */
-void applyStartingSound(TessaroAudioProcessor& processor, const juce::MemoryBlock& state,
+void applyStartingSound(TessaroAudioProcessor& processor, const juce::MemoryBlock& state, std::optional<int> sound,
                         const std::vector<ParameterSetting>& settings);

@@ -1,5 +1,7 @@
 #include "render/RenderOptions.h"
 
+#include "presets/FactoryBank.h"
+
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -69,6 +71,45 @@ ParameterSetting parseParameterSetting(const std::string& text)
                       + ")");
 }
 
+// An index wins over a name, so no entry name can hide a bank position.
+int parseSoundEntry(const std::string& text)
+{
+    const juce::String entry = juce::String::fromUTF8(text.c_str()).trim();
+    if (const auto number = parseNumber<int>(entry.toStdString()))
+    {
+        if (*number >= 0 && *number < FactoryBank::size)
+            return *number;
+    }
+    else
+    {
+        for (int index = 0; index < FactoryBank::size; ++index)
+            if (entry.equalsIgnoreCase(FactoryBank::getName(index)))
+                return index;
+    }
+    throw RenderError("the sound must be a bank index from 0 to " + std::to_string(FactoryBank::size - 1)
+                      + " or the name of a factory entry, not " + quoted(text));
+}
+
+/** "0 ASIAN LEAD, 1 FINE LEAD, ...", broken between entries into indented lines. */
+std::string soundList()
+{
+    constexpr size_t width = 96;
+    std::string text;
+    std::string line;
+    for (int index = 0; index < FactoryBank::size; ++index)
+    {
+        const std::string item = std::to_string(index) + " " + FactoryBank::getName(index)
+                                 + (index + 1 < FactoryBank::size ? "," : ".");
+        if (! line.empty() && line.size() + 1 + item.size() > width)
+        {
+            text += "  " + line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + item;
+    }
+    return text + "  " + line + "\n";
+}
+
 struct OptionSpec
 {
     const char* name;
@@ -106,7 +147,9 @@ const OptionSpec optionSpecs[] = {
       } },
     { "--state", "FILE", "start from a 48-byte state blob",
       [](RenderOptions& options, const std::string& value) { options.stateFile = fileArgument(value); } },
-    { "--set", "NAME=VALUE", "set a parameter (0 to 1) by name after the state; may be repeated",
+    { "--sound", "ENTRY", "play one factory entry alone, by bank index or name, after the state",
+      [](RenderOptions& options, const std::string& value) { options.sound = parseSoundEntry(value); } },
+    { "--set", "NAME=VALUE", "set a parameter (0 to 1) by name, last of all; may be repeated",
       [](RenderOptions& options, const std::string& value) {
           options.parameters.push_back(parseParameterSetting(value));
       } },
@@ -178,5 +221,6 @@ std::string usageText()
         text += line(std::string(spec.name) + " " + spec.valueName, spec.help);
     text += line("-h, --help", "show this text");
     text += "\nParameters: " + parameterNames() + ".\n";
+    text += "\nFactory entries for --sound:\n" + soundList();
     return text;
 }

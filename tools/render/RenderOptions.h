@@ -3,6 +3,7 @@
 #include "processor/HostParameters.h"
 #include "render/RenderError.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,9 @@ struct RenderOptions
     double tailSeconds = 3.0;
     /** A 48-byte state blob to start from; the default File means the processor's defaults. */
     juce::File stateFile;
-    /** Applied after the state, in command-line order, so they override it. */
+    /** The factory entry to play alone, by bank index: applied after the state, before the settings. */
+    std::optional<int> sound;
+    /** Applied after the state and the sound, in command-line order, so they override it. */
     std::vector<ParameterSetting> parameters;
 };
 

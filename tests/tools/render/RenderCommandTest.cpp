@@ -1,5 +1,7 @@
 #include "RenderTestSupport.h"
 
+#include "navigator/SphereBlend.h"
+#include "presets/FactoryBank.h"
 #include "processor/TessaroAudioProcessor.h"
 #include "render/RenderCommand.h"
 
@@ -7,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace
@@ -147,6 +150,8 @@ TEST_F(RenderCommandTest, RefusesBadInputInOneLineAndWritesNothing)
         { { "--set", "Pitch=1", path(midi), path(output) },
           "unknown parameter 'Pitch' (the parameters are X, Y, Z, A, Delay time, Delay feedback, Delay mix, "
           "Delay swap, Legato, Glide time, Pitch bend range, Volume)" },
+        { { "--sound", "LOUDEST", path(midi), path(output) },
+          "the sound must be a bank index from 0 to 69 or the name of a factory entry, not 'LOUDEST'" },
         { { "--block", "8193", path(midi), path(output) },
           "the block size must be a whole number from 1 to 8192, not '8193'" },
     };
@@ -217,7 +222,7 @@ TEST(RenderStartingSound, AppliesTheStateBlobThenTheSettings)
 
     const auto settings = parseCommandLine({ "--set", "delay TIME=0.75", "a.mid", "b.wav" }).options.parameters;
     TessaroAudioProcessor processor;
-    applyStartingSound(processor, readStateBlob(stateFile), settings);
+    applyStartingSound(processor, readStateBlob(stateFile), std::nullopt, settings);
 
     for (int i = 0; i < HostParameter::count; ++i)
     {
@@ -228,12 +233,51 @@ TEST(RenderStartingSound, AppliesTheStateBlobThenTheSettings)
     }
 }
 
+TEST(RenderStartingSound, TheSoundTurnsTheSphereAfterTheStateAndBeforeTheSettings)
+{
+    TessaroAudioProcessor donor;
+    for (int i = 0; i < HostParameter::count; ++i)
+        donor.getHostParameter(static_cast<HostParameter::Index>(i)).setValueNotifyingHost(0.25f);
+
+    for (const int entry : { 0, 26, 62 })
+    {
+        SCOPED_TRACE(FactoryBank::getName(entry));
+        const auto settings = parseCommandLine({ "--set", "Delay mix=0.9", "--set", "Volume=0.5", "a.mid", "b.wav" })
+                                  .options.parameters;
+        TessaroAudioProcessor processor;
+        applyStartingSound(processor, stateOf(donor), entry, settings);
+        EXPECT_EQ(processor.getHostParameter(HostParameter::DelayTime).get(), 0.25f) << "from the state";
+        EXPECT_EQ(processor.getHostParameter(HostParameter::DelayMix).get(), 0.9f);
+        EXPECT_EQ(processor.getHostParameter(HostParameter::Volume).get(), 0.5f);
+
+        processor.prepareToPlay(48000.0, 256);
+        juce::AudioBuffer<float> buffer(2, 256);
+        juce::MidiBuffer noMidi;
+        processor.processBlock(buffer, noMidi);
+
+        const auto selection = processor.getNavigator().getModel().getSelection();
+        const auto front = std::find_if(selection.begin(), selection.end(),
+                                        [entry](const auto& point) { return point.index == entry; });
+        ASSERT_NE(front, selection.end());
+        EXPECT_GT(front->weight, 0.999f);
+        const auto& row = FactoryBank::entries[static_cast<size_t>(entry)].values;
+        for (int i = 0; i < EngineParameter::count; ++i)
+            if (SphereBlend::isBlended(i) && i != EngineParameter::MainVolume)
+                EXPECT_NEAR(processor.getEngine().getParameterNormalized(i), row[static_cast<size_t>(i)], 1e-3f) << i;
+    }
+
+    // A setting of a sphere coordinate comes last and so moves away from the entry.
+    TessaroAudioProcessor processor;
+    applyStartingSound(processor, {}, 26, { { HostParameter::X, 0.3f } });
+    EXPECT_EQ(processor.getHostParameter(HostParameter::X).get(), 0.3f);
+}
+
 TEST(RenderStartingSound, WithoutAStateKeepsTheDefaults)
 {
     TessaroAudioProcessor processor;
     const juce::MemoryBlock defaults = stateOf(processor);
 
-    applyStartingSound(processor, {}, { { HostParameter::Volume, 0.0f } });
+    applyStartingSound(processor, {}, std::nullopt, { { HostParameter::Volume, 0.0f } });
 
     EXPECT_EQ(processor.getHostParameter(HostParameter::Volume).get(), 0.0f);
     const float defaultVolume = HostParameter::definitions[HostParameter::Volume].defaultValue;

@@ -58,6 +58,32 @@ TEST(RenderOptions, TakesFilesFromTheWorkingFolderAndSettingsInOrder)
     EXPECT_EQ(settings[2].value, 0.0f);
 }
 
+TEST(RenderOptions, FindsTheSoundByIndexOrByNameInAnyCase)
+{
+    const struct
+    {
+        Arguments arguments;
+        int entry;
+    } cases[] = {
+        { { "--sound", "0" }, 0 },
+        { { "--sound=69" }, 69 },
+        { { "--sound", "sub bass" }, 26 },
+        { { "--sound", " Techno " }, 27 },
+        // Two entries share this name; the first one in the bank is meant.
+        { { "--sound", "RESO STAB" }, 53 },
+        { { "--sound", "5th slide" }, 64 },
+        { { "--sound", "3", "--sound", "octaver" }, 69 },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        Arguments arguments = c.arguments;
+        arguments.insert(arguments.end(), { "in.mid", "out.wav" });
+        EXPECT_EQ(parseCommandLine(arguments).options.sound, c.entry);
+    }
+    EXPECT_EQ(parseCommandLine({ "in.mid", "out.wav" }).options.sound, std::nullopt);
+}
+
 TEST(RenderOptions, HelpWinsOverEverythingElse)
 {
     EXPECT_TRUE(parseCommandLine({ "--help" }).helpRequested);
@@ -65,6 +91,9 @@ TEST(RenderOptions, HelpWinsOverEverythingElse)
     const std::string usage = usageText();
     EXPECT_NE(usage.find("--set NAME=VALUE"), std::string::npos);
     EXPECT_NE(usage.find("Pitch bend range"), std::string::npos);
+    EXPECT_NE(usage.find("--sound ENTRY"), std::string::npos);
+    EXPECT_NE(usage.find("0 ASIAN LEAD,"), std::string::npos);
+    EXPECT_NE(usage.find("69 OCTAVER."), std::string::npos);
 }
 
 struct Refusal
@@ -95,6 +124,14 @@ const Refusal refusals[] = {
     { { "--set", "Volume=1.5", "a.mid", "b.wav" }, "the value of 'Volume' must be a number from 0 to 1, not '1.5'" },
     { { "--set", "glide time=", "a.mid", "b.wav" }, "the value of 'Glide time' must be a number from 0 to 1, not ''" },
     { { "--set", "X=inf", "a.mid", "b.wav" }, "the value of 'X' must be a number from 0 to 1, not 'inf'" },
+    { { "--sound", "70", "a.mid", "b.wav" },
+      "the sound must be a bank index from 0 to 69 or the name of a factory entry, not '70'" },
+    { { "--sound", "-1", "a.mid", "b.wav" },
+      "the sound must be a bank index from 0 to 69 or the name of a factory entry, not '-1'" },
+    { { "--sound", "SUB", "a.mid", "b.wav" },
+      "the sound must be a bank index from 0 to 69 or the name of a factory entry, not 'SUB'" },
+    { { "--sound=", "a.mid", "b.wav" },
+      "the sound must be a bank index from 0 to 69 or the name of a factory entry, not ''" },
     { { "--bogus", "a.mid", "b.wav" }, "unknown option '--bogus' (see --help)" },
     { { "a.mid", "b.wav", "--rate" }, "--rate needs a value: HZ" },
     { { "a.mid" }, "expected a MIDI file and an output WAV file (see --help)" },
