@@ -210,6 +210,13 @@ void TessaroAudioProcessor::syncNavigatorFromParameters()
     applySphereBlend();
 }
 
+void TessaroAudioProcessor::turnSphereTo(const SphereModel::Quaternion& orientation)
+{
+    const std::array<float, 4> components { orientation.x, orientation.y, orientation.z, orientation.w };
+    for (size_t i = 0; i < components.size(); ++i)
+        hostParameters[HostParameter::X + i]->setValueNotifyingHost(SphereNavigator::toHostValue(components[i]));
+}
+
 void TessaroAudioProcessor::applySphereBlend()
 {
     // Posted on every thread, so a blend from the message thread that is still

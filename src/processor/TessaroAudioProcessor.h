@@ -91,6 +91,11 @@ public:
         call it: the editor calls it on its tick.
     */
     void syncNavigatorFromParameters();
+    /**
+        Writes X, Y, Z and A for an orientation, with host notification, as host
+        automation would; the navigator's owner follows on its next pass.
+    */
+    void turnSphereTo(const SphereModel::Quaternion& orientation);
     /** Sends the blend of the navigator's front cap to the engine. */
     void applySphereBlend();
 

@@ -49,11 +49,7 @@ std::array<ChannelMeasure, 2> renderHeldMiddleC(int entry)
 {
     TessaroAudioProcessor processor;
     processor.prepareToPlay(hostRate, blockSize);
-    const auto q = processor.getNavigator().getModel().orientationFacing(entry);
-    processor.getHostParameter(HostParameter::X).setValueNotifyingHost(SphereNavigator::toHostValue(q.x));
-    processor.getHostParameter(HostParameter::Y).setValueNotifyingHost(SphereNavigator::toHostValue(q.y));
-    processor.getHostParameter(HostParameter::Z).setValueNotifyingHost(SphereNavigator::toHostValue(q.z));
-    processor.getHostParameter(HostParameter::A).setValueNotifyingHost(SphereNavigator::toHostValue(q.w));
+    processor.turnSphereTo(processor.getNavigator().getModel().orientationFacing(entry));
 
     std::array<ChannelMeasure, 2> measures;
     juce::AudioBuffer<float> buffer(2, blockSize);

@@ -269,17 +269,13 @@ TEST_F(ProcessorNavigatorTest, CoastingTurnsTheViewButNotTheSound)
     expectBlendOfCurrentSelection(processor);
 }
 
-TEST_F(ProcessorNavigatorTest, FacingAnEntryThroughTheHostPlaysThatEntryAlone)
+TEST_F(ProcessorNavigatorTest, TurningToFaceAnEntryPlaysThatEntryAlone)
 {
     const SphereModel& model = processor.getNavigator().getModel();
     for (int k = 0; k < FactoryBank::size; ++k)
     {
         SCOPED_TRACE(FactoryBank::getName(k));
-        const auto q = model.orientationFacing(k);
-        setHost(HostParameter::X, SphereNavigator::toHostValue(q.x));
-        setHost(HostParameter::Y, SphereNavigator::toHostValue(q.y));
-        setHost(HostParameter::Z, SphereNavigator::toHostValue(q.z));
-        setHost(HostParameter::A, SphereNavigator::toHostValue(q.w));
+        processor.turnSphereTo(model.orientationFacing(k));
         process(processor);
 
         const auto selection = model.getSelection();

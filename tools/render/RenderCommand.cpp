@@ -104,15 +104,7 @@ void applyStartingSound(TessaroAudioProcessor& processor, const juce::MemoryBloc
     if (sound)
     {
         // The processor's first block finds the new position and blends, as for a host's automation.
-        const auto q = processor.getNavigator().getModel().orientationFacing(*sound);
-        const std::array<std::pair<HostParameter::Index, float>, 4> turn { {
-            { HostParameter::X, q.x },
-            { HostParameter::Y, q.y },
-            { HostParameter::Z, q.z },
-            { HostParameter::A, q.w },
-        } };
-        for (const auto& [parameter, component] : turn)
-            processor.getHostParameter(parameter).setValueNotifyingHost(SphereNavigator::toHostValue(component));
+        processor.turnSphereTo(processor.getNavigator().getModel().orientationFacing(*sound));
     }
     for (const auto& setting : settings)
         processor.getHostParameter(setting.parameter).setValueNotifyingHost(setting.value);
