@@ -6,10 +6,8 @@
 #include "render/ProgressBar.h"
 #include "render/WavOutput.h"
 
-#include <array>
 #include <cmath>
 #include <optional>
-#include <utility>
 
 namespace
 {
