@@ -10,5 +10,6 @@ cmake --install "$root/build" --prefix "$HOME"
 echo "Installed: ~/.vst3/Tessaro.vst3, ~/.lv2/Tessaro.lv2, ~/.local/bin/Tessaro, ~/.local/bin/tessaro-render"
 
 demo_wav="$root/build/demo/tessaro-demo.wav"
-"$HOME/.local/bin/tessaro-render" "$root/build/demo/tessaro-demo.mid" "$demo_wav"
+demo_preset="$HOME/.local/share/Quellmark/Tessaro/Factory Presets/04_Strings/04_LUSH STRINGS.tessaropreset"
+"$HOME/.local/bin/tessaro-render" --preset "$demo_preset" "$root/build/demo/tessaro-demo.mid" "$demo_wav"
 echo "Demo: $demo_wav"

@@ -1,5 +1,6 @@
 #include "render/RenderCommand.h"
 
+#include "presets/PresetFormat.h"
 #include "processor/TessaroAudioProcessor.h"
 #include "render/MidiSchedule.h"
 #include "render/OfflineRenderer.h"
@@ -8,6 +9,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace
 {
@@ -16,22 +18,39 @@ constexpr size_t stateBlobSize = HostParameter::count * sizeof(float);
 // Shorter renders finish before a bar would tell a person anything.
 constexpr double progressBarMinimumSeconds = 5.0;
 
-/** The saved sound the render starts from, as a state blob; empty for the processor's defaults. */
-juce::MemoryBlock startingState(const RenderOptions& options)
+/** The whole of an input file; throws RenderError, naming the kind of file, when it cannot be read. */
+juce::MemoryBlock readInputFile(const juce::File& file, const std::string& kind)
 {
+    const std::string cannotRead = "cannot read " + kind + " " + quoted(file) + ": ";
+    if (! file.existsAsFile())
+        throw RenderError(cannotRead + (file.isDirectory() ? "it is a folder" : "no such file"));
+    juce::MemoryBlock bytes;
+    if (! file.loadFileAsData(bytes))
+        throw RenderError(cannotRead + "reading failed");
+    return bytes;
+}
+
+/** The saved sound the render starts from, as a state blob; empty for the processor's defaults. */
+juce::MemoryBlock startingState(const RenderOptions& options, const TessaroAudioProcessor& processor)
+{
+    if (options.stateFile != juce::File() && options.presetFile != juce::File())
+        throw RenderError("give either a state file or a preset file, not both");
+    if (options.presetFile != juce::File())
+        return readPresetPayload(options.presetFile, processor);
     return options.stateFile == juce::File() ? juce::MemoryBlock() : readStateBlob(options.stateFile);
 }
 
 void render(const RenderOptions& options, const Console& console, const std::atomic<bool>& cancel)
 {
-    if (options.outputFile == options.midiFile || options.outputFile == options.stateFile)
-        throw RenderError("the output " + quoted(options.outputFile) + " would replace an input file");
+    for (const juce::File& input : { options.midiFile, options.stateFile, options.presetFile })
+        if (options.outputFile == input)
+            throw RenderError("the output " + quoted(options.outputFile) + " would replace an input file");
     const MidiSchedule schedule(MidiSchedule::readFile(options.midiFile), options.sampleRate);
     if (schedule.isEmpty())
         throw RenderError(quoted(options.midiFile) + " holds no MIDI events to render");
-    const juce::MemoryBlock state = startingState(options);
 
     TessaroAudioProcessor processor;
+    const juce::MemoryBlock state = startingState(options, processor);
     applyStartingSound(processor, state, options.sound, options.parameters);
     WavOutput output(options.outputFile, options.sampleRate, processor.getTotalNumOutputChannels(), options.format);
 
@@ -81,17 +100,21 @@ int runRenderCommand(const std::vector<std::string>& arguments, const Console& c
 
 juce::MemoryBlock readStateBlob(const juce::File& file)
 {
-    const std::string cannotRead = "cannot read state file " + quoted(file) + ": ";
-    if (! file.existsAsFile())
-        throw RenderError(cannotRead + (file.isDirectory() ? "it is a folder" : "no such file"));
-
-    juce::MemoryBlock state;
-    if (! file.loadFileAsData(state))
-        throw RenderError(cannotRead + "reading failed");
+    const juce::MemoryBlock state = readInputFile(file, "state file");
     if (state.getSize() != stateBlobSize)
         throw RenderError(quoted(file) + " holds " + std::to_string(state.getSize()) + " bytes; a state blob holds "
                           + std::to_string(stateBlobSize));
     return state;
+}
+
+juce::MemoryBlock readPresetPayload(const juce::File& file, const TessaroAudioProcessor& processor)
+{
+    const juce::MemoryBlock bytes = readInputFile(file, "preset file");
+    const PresetFormat format(processor.getPresetFileExtension(), processor.getRawPresetSize());
+    auto payload = format.unwrap(bytes.getData(), bytes.getSize());
+    if (! payload)
+        throw RenderError(quoted(file) + " is not a Tessaro preset");
+    return std::move(*payload);
 }
 
 void applyStartingSound(TessaroAudioProcessor& processor, const juce::MemoryBlock& state, std::optional<int> sound,

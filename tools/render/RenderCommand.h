@@ -30,6 +30,9 @@ int runRenderCommand(const std::vector<std::string>& arguments, const Console& c
 /** Reads a state blob file; throws RenderError unless it holds exactly one blob. */
 juce::MemoryBlock readStateBlob(const juce::File& file);
 
+/** The state inside a preset file, accepted as the processor's preset library accepts it; throws RenderError otherwise. */
+juce::MemoryBlock readPresetPayload(const juce::File& file, const TessaroAudioProcessor& processor);
+
 /**
     Gives a fresh processor the sound to start from: the state blob through the
     host's state call (nothing when the blob is empty), then X, Y, Z and A turned

@@ -147,6 +147,8 @@ const OptionSpec optionSpecs[] = {
       } },
     { "--state", "FILE", "start from a 48-byte state blob",
       [](RenderOptions& options, const std::string& value) { options.stateFile = fileArgument(value); } },
+    { "--preset", "FILE", "start from a preset file (.tessaropreset) instead of a state blob",
+      [](RenderOptions& options, const std::string& value) { options.presetFile = fileArgument(value); } },
     { "--sound", "ENTRY", "play one factory entry alone, by bank index or name, after the state",
       [](RenderOptions& options, const std::string& value) { options.sound = parseSoundEntry(value); } },
     { "--set", "NAME=VALUE", "set a parameter (0 to 1) by name, last of all; may be repeated",

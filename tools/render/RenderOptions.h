@@ -36,6 +36,8 @@ struct RenderOptions
     double tailSeconds = 3.0;
     /** A 48-byte state blob to start from; the default File means the processor's defaults. */
     juce::File stateFile;
+    /** A preset file to start from instead of a state blob. */
+    juce::File presetFile;
     /** The factory entry to play alone, by bank index: applied after the state, before the settings. */
     std::optional<int> sound;
     /** Applied after the state and the sound, in command-line order, so they override it. */

@@ -2,6 +2,7 @@
 
 #include "navigator/SphereBlend.h"
 #include "presets/FactoryBank.h"
+#include "presets/PresetFormat.h"
 #include "processor/TessaroAudioProcessor.h"
 #include "render/RenderCommand.h"
 
@@ -147,6 +148,11 @@ TEST_F(RenderCommandTest, RefusesBadInputInOneLineAndWritesNothing)
           "'" + path(shortState) + "' holds 10 bytes; a state blob holds 48" },
         { { "--state", path(missing), path(midi), path(output) },
           "cannot read state file '" + path(missing) + "': no such file" },
+        { { "--preset", path(missing), path(midi), path(output) },
+          "cannot read preset file '" + path(missing) + "': no such file" },
+        { { "--preset", path(garbage), path(midi), path(output) }, "'" + path(garbage) + "' is not a Tessaro preset" },
+        { { "--state", path(shortState), "--preset", path(garbage), path(midi), path(output) },
+          "give either a state file or a preset file, not both" },
         { { "--set", "Pitch=1", path(midi), path(output) },
           "unknown parameter 'Pitch' (the parameters are X, Y, Z, A, Delay time, Delay feedback, Delay mix, "
           "Delay swap, Legato, Glide time, Pitch bend range, Volume)" },
@@ -231,6 +237,26 @@ TEST(RenderStartingSound, AppliesTheStateBlobThenTheSettings)
         const float expected = index == HostParameter::DelayTime ? 0.75f : (i + 1) / 16.0f;
         EXPECT_EQ(processor.getHostParameter(index).get(), expected);
     }
+}
+
+TEST(RenderStartingSound, ReadsTheStateInsideAPresetFile)
+{
+    TessaroAudioProcessor processor;
+    TessaroAudioProcessor donor;
+    donor.getHostParameter(HostParameter::Volume).setValueNotifyingHost(0.25f);
+    const juce::MemoryBlock donorState = stateOf(donor);
+    const PresetFormat format(processor.getPresetFileExtension(), processor.getRawPresetSize());
+
+    const ScratchFolder scratch;
+    const juce::File preset = scratch.file("donor.tessaropreset");
+    const juce::MemoryBlock wrapped = format.wrap(donorState);
+    ASSERT_TRUE(preset.replaceWithData(wrapped.getData(), wrapped.getSize()));
+    EXPECT_EQ(readPresetPayload(preset, processor), donorState);
+
+    // A bare state blob is not a preset file: without the header only the raw preset size is accepted.
+    const juce::File bare = scratch.file("bare.tessaropreset");
+    ASSERT_TRUE(bare.replaceWithData(donorState.getData(), donorState.getSize()));
+    EXPECT_THROW(readPresetPayload(bare, processor), RenderError);
 }
 
 TEST(RenderStartingSound, TheSoundTurnsTheSphereAfterTheStateAndBeforeTheSettings)
