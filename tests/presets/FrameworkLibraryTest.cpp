@@ -1,38 +1,22 @@
 #include "presets/PresetTestFolders.h"
 #include "processor/PlexaAudioProcessor.h"
+#include "support/IdleProcessor.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
 /** The least a product adds to the framework base: its preset identity. */
-class MinimalProduct : public PlexaAudioProcessor
+class MinimalProduct : public IdleProcessor<PlexaAudioProcessor>
 {
 public:
-    MinimalProduct() : PlexaAudioProcessor(BusesProperties().withOutput("Output", juce::AudioChannelSet::stereo()))
+    MinimalProduct() : IdleProcessor(BusesProperties().withOutput("Output", juce::AudioChannelSet::stereo()))
     {
         initialiseFramework("Tessaro");
     }
 
     const juce::String& getPresetFileExtension() const override { return extension; }
     const juce::String& getAppGroupIdentifier() const override { return group; }
-
-    const juce::String getName() const override { return "Minimal"; }
-    void prepareToPlay(double, int) override {}
-    void releaseResources() override {}
-    void processBlock(juce::AudioBuffer<float>&, juce::MidiBuffer&) override {}
-    double getTailLengthSeconds() const override { return 0.0; }
-    bool acceptsMidi() const override { return true; }
-    bool producesMidi() const override { return false; }
-    juce::AudioProcessorEditor* createEditor() override { return nullptr; }
-    bool hasEditor() const override { return false; }
-    int getNumPrograms() override { return 1; }
-    int getCurrentProgram() override { return 0; }
-    void setCurrentProgram(int) override {}
-    const juce::String getProgramName(int) override { return {}; }
-    void changeProgramName(int, const juce::String&) override {}
-    void getStateInformation(juce::MemoryBlock&) override {}
-    void setStateInformation(const void*, int) override {}
 
 private:
     const juce::String extension { "tessaropreset" };

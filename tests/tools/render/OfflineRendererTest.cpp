@@ -1,6 +1,7 @@
 #include "RenderTestSupport.h"
 
 #include "render/OfflineRenderer.h"
+#include "support/IdleProcessor.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,10 @@ namespace
     count, so a misplaced event, a lost or repeated block or a wrong block order
     all change the samples.
 */
-class ProbeProcessor final : public juce::AudioProcessor
+class ProbeProcessor final : public IdleProcessor<>
 {
 public:
-    ProbeProcessor() : AudioProcessor(BusesProperties().withOutput("Output", juce::AudioChannelSet::stereo(), true)) {}
+    ProbeProcessor() : IdleProcessor(BusesProperties().withOutput("Output", juce::AudioChannelSet::stereo(), true)) {}
 
     void prepareToPlay(double sampleRate, int blockSize) override
     {
@@ -58,19 +59,6 @@ public:
             cancel.store(true);
     }
 
-    const juce::String getName() const override { return "Probe"; }
-    double getTailLengthSeconds() const override { return 0.0; }
-    bool acceptsMidi() const override { return true; }
-    bool producesMidi() const override { return false; }
-    juce::AudioProcessorEditor* createEditor() override { return nullptr; }
-    bool hasEditor() const override { return false; }
-    int getNumPrograms() override { return 1; }
-    int getCurrentProgram() override { return 0; }
-    void setCurrentProgram(int) override {}
-    const juce::String getProgramName(int) override { return {}; }
-    void changeProgramName(int, const juce::String&) override {}
-    void getStateInformation(juce::MemoryBlock&) override {}
-    void setStateInformation(const void*, int) override {}
 
     double preparedRate = 0.0;
     int preparedBlockSize = 0;
