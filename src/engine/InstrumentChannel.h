@@ -29,7 +29,6 @@ public:
     void beginBlock(std::int64_t startFrame, int numFrames) override;
     /** The channel keeps its own rate; the store keeps smoothing at the construction rate. */
     void setSampleRate(float rate) override;
-    float getEngineRate() const { return engineRate; }
 
 protected:
     void handleEvent(const SynthEvent& event) override;

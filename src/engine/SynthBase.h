@@ -133,8 +133,9 @@ public:
     }
 
     // Parameters (any thread): applied at the start of the next rendered frame
-    void postParameter(int index, float normalized) { store.post(index, normalized, 0.0f); }
     void postParameterSmoothed(int index, float normalized, float seconds) { store.post(index, normalized, seconds); }
+    /** Applies the posted writes now rather than at the next frame (render thread). */
+    void applyPostedParameters() { store.applyPosted(); }
 
     float getParameterNormalized(int index) const { return store.slot(index).targetNormalized; }
     float getParameterNormalized(int index, bool current) const

@@ -73,6 +73,9 @@ void TessaroAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce:
 
     if (! editorOpen.load())
         syncNavigatorFromParameters();
+    // Blends posted so far (the one above, or the message thread's) land before
+    // this block's host values, so "Volume" keeps the last word on Main Volume.
+    engine->applyPostedParameters();
 
     const int n = buffer.getNumSamples();
     pushHostParameters(static_cast<float>(2.0 * n / getSampleRate()));
@@ -88,12 +91,7 @@ void TessaroAudioProcessor::pushHostParameters(float blockSeconds)
     for (const auto& push : HostParameter::enginePushes)
     {
         const float value = hostParameters[static_cast<size_t>(push.host)]->get();
-        // "Volume" shares its engine parameter with the sphere blend, whose writes
-        // are posted; posting it too keeps the block's order (blend, then Volume)
-        // when both land at the next frame, so Volume keeps the last word.
-        if (SphereBlend::isBlended(push.engine))
-            engine->postParameter(push.engine, value);
-        else if (push.smoothed)
+        if (push.smoothed)
             engine->setParameterSmoothed(push.engine, value, blockSeconds);
         else
             engine->setParameter(push.engine, value);

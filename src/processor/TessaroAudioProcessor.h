@@ -83,7 +83,6 @@ public:
 
     /** Called by the editor on the message thread as it opens and closes; hands the navigator over. */
     void setEditorOpen(bool open);
-    bool isEditorOpen() const { return editorOpen.load(); }
 
     /**
         When X, Y, Z or A differs from the navigator's orientation, moves the
